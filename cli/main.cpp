@@ -37,6 +37,9 @@ class Output {
   }
   void Write(const std::string& s) { Write(s.data(), s.size()); }
   void Put(char c) { Write(&c, 1); }
+  void Flush() {
+    if (ok_ && std::fflush(out_) != 0) ok_ = false;
+  }
   bool Finish() {
     if (std::fflush(out_) != 0) ok_ = false;
     return ok_;
@@ -59,20 +62,20 @@ class Converter {
     // it would in the window's input box.
     const Text input(record.c_str());
     if (options_.to) {
-      Result(ConvertLink(input, *options_.to), "\n");
+      Result(ConvertLink(input, *options_.to), /*escape_tab=*/false);
       End();
     } else if (options_.null_separated) {
-      for (const Row& row : kRows) Result(ConvertLink(input, row.form), "");
+      for (const Row& row : kRows) Result(ConvertLink(input, row.form), false);
     } else if (labelled) {
       for (const Row& row : kRows) {
         out_.Write(row.label);
-        Result(ConvertLink(input, row.form), "\n");
+        Result(ConvertLink(input, row.form), /*escape_tab=*/false);
         out_.Put('\n');
       }
     } else {
       for (std::size_t i = 0; i < 4; ++i) {
         if (i > 0) out_.Put('\t');
-        Result(ConvertLink(input, kRows[i].form), "\t\n");
+        Result(ConvertLink(input, kRows[i].form), /*escape_tab=*/true);
       }
       End();
     }
@@ -82,15 +85,16 @@ class Converter {
 
  private:
   // Writes a result; with -0 it ends in NUL and passes unchanged, otherwise
-  // the bytes of `separators` are escaped so the output stays aligned.
-  void Result(const Text& text, const char* separators) {
+  // a line feed, and with escape_tab a tab, is escaped so the output stays
+  // aligned. A plain byte loop: find_first_of calls memchr once per byte.
+  void Result(const Text& text, bool escape_tab) {
     if (options_.null_separated) {
       out_.Write(text.data(), text.size() + 1);  // with its NUL
       return;
     }
     std::size_t from = 0;
-    for (std::size_t i = text.find_first_of(separators); i != std::string::npos;
-         i = text.find_first_of(separators, i + 1)) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\n' && !(escape_tab && text[i] == '\t')) continue;
       out_.Write(text.data() + from, i - from);
       out_.Write(text[i] == '\n' ? "%0A" : "%09", 3);
       from = i + 1;
@@ -129,7 +133,7 @@ int Run(const CliOptions& options) {
       converter.Convert(options.links[i], /*labelled=*/true);
     }
   } else {
-    RecordReader reader(stdin, options.null_separated ? '\0' : '\n');
+    RecordReader reader(stdin, options.null_separated ? '\0' : '\n', [&out] { out.Flush(); });
     std::string record;
     while (out.Ok() && reader.Next(record)) converter.Convert(record, /*labelled=*/false);
     input_failed = reader.Failed();
@@ -164,7 +168,9 @@ int main(int argc, char** argv) {
   }
   if (parsed.options.help) {
     std::fputs(kUsage, stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    if (std::fflush(stdout) == 0) return 0;
+    std::fprintf(stderr, "linkconv-cli: write error: %s\n", std::strerror(errno));
+    return 1;
   }
   try {
     return Run(parsed.options);

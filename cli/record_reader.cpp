@@ -1,19 +1,47 @@
 #include "cli/record_reader.h"
 
+#include <cerrno>
 #include <cstring>
+#include <utility>
 
-RecordReader::RecordReader(std::FILE* in, char separator)
-    : in_(in), separator_(separator), buffer_(1 << 16) {}
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Up to size bytes, as many as are there now (fread would wait for all of
+// them); 0 at the end of the input, negative on an error.
+long ReadSome(std::FILE* in, char* buffer, std::size_t size) {
+#ifdef _WIN32
+  return _read(_fileno(in), buffer, static_cast<unsigned>(size));
+#else
+  for (;;) {
+    const ssize_t n = ::read(fileno(in), buffer, size);
+    if (n >= 0 || errno != EINTR) return static_cast<long>(n);
+  }
+#endif
+}
+
+}  // namespace
+
+RecordReader::RecordReader(std::FILE* in, char separator, std::function<void()> before_read)
+    : in_(in), separator_(separator), before_read_(std::move(before_read)), buffer_(1 << 16) {}
 
 bool RecordReader::Fill() {
   if (eof_) return false;
+  if (before_read_) before_read_();
   begin_ = 0;
-  end_ = std::fread(buffer_.data(), 1, buffer_.size(), in_);
-  if (end_ == 0) {
+  end_ = 0;
+  const long n = ReadSome(in_, buffer_.data(), buffer_.size());
+  if (n <= 0) {
     eof_ = true;
-    failed_ = std::ferror(in_) != 0;
+    failed_ = n < 0;
     return false;
   }
+  end_ = static_cast<std::size_t>(n);
   return true;
 }
 
