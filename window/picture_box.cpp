@@ -1,0 +1,65 @@
+#include "window/picture_box.h"
+
+#include "window/control_ids.h"
+#include "window/gdi_handles.h"
+
+namespace {
+
+class PictureBox {
+ public:
+  explicit PictureBox(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    // Loaded at the box's own size: the system scales it better than a
+    // stretch at drawing time would.
+    icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                              MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON,
+                                              client.right, client.bottom, LR_DEFAULTCOLOR)));
+  }
+
+  void Paint(HWND hwnd) const {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    if (icon_) DrawIconEx(dc, 0, 0, icon_.get(), client.right, client.bottom, 0, nullptr, DI_NORMAL);
+    EndPaint(hwnd, &ps);
+  }
+
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+    auto* box = reinterpret_cast<PictureBox*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    switch (msg) {
+      case WM_CREATE:
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureBox(hwnd)));
+        return 0;
+      case WM_PAINT:
+        if (box) {
+          box->Paint(hwnd);
+          return 0;
+        }
+        break;
+      case WM_NCDESTROY:
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        delete box;
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wparam, lparam);
+  }
+
+ private:
+  UniqueIcon icon_;
+};
+
+}  // namespace
+
+bool RegisterPictureBoxClass(HINSTANCE instance) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExA(instance, LINKCONV_PICTURE_CLASS, &wc)) return true;
+  wc.lpfnWndProc = PictureBox::Proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = LINKCONV_PICTURE_CLASS;
+  return RegisterClassExA(&wc) != 0;
+}
