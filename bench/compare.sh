@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# bench/compare.sh [decode] [cli]: times our programs against the tools a
-# user would otherwise reach for, on the same data, and prints the figures.
+# bench/compare.sh [decode] [cli] [wine]: times our programs against the
+# tools a user would otherwise reach for, on the same data, and prints the
+# figures.
 #   decode  our Base64 decoder against GNU base64 -d on a 64 MiB file
 #   cli     linkconv-cli --to real against a plain Python script on
 #           1,000,000 thunder links
+#   wine    under Wine and Xvfb, the window's Convert of a 1 MiB thunder
+#           link against linkconv-cli.exe doing the same four conversions
 # With no argument it runs every comparison. Each comparison is one function
 # below; a new one is added to COMPARISONS.
 #
 # Environment: BUILD_DIR (default build/native; built in Release if needed),
-# RUNS (timed runs per program, the best counts; default 5).
+# MINGW_BUILD_DIR (the Windows build for wine; default build/mingw, cross-built
+# if needed), RUNS (timed runs per program, the best counts; default 5).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +21,8 @@ RUNS="${RUNS:-5}"
 DATA="$BUILD_DIR/bench-data"
 CLI="$BUILD_DIR/bin/linkconv-cli"
 DECODE_FILE="$BUILD_DIR/bin/decode_file"
-COMPARISONS=(decode cli)
+MINGW_BUILD_DIR="${MINGW_BUILD_DIR:-build/mingw}"
+COMPARISONS=(decode cli wine)
 
 build() {
   cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -57,6 +62,7 @@ ours_whole() { "$DECODE_FILE" --whole "$DATA/data.b64"; }
 gnu_base64() { base64 -d "$DATA/data.b64"; }
 
 compare_decode() {
+  build
   make_base64_data
   local f
   for f in ours_in_pieces ours_whole gnu_base64; do
@@ -105,6 +111,7 @@ cli_to_real() { "$CLI" --to real <"$DATA/links.txt"; }
 python_to_real() { python3 "$DATA/thunder_to_real.py" <"$DATA/links.txt"; }
 
 compare_cli() {
+  build
   make_link_data
   cmp -s <(cli_to_real) <(python_to_real) || { echo "cli: the two outputs differ" >&2; return 1; }
   local lines cli python
@@ -116,10 +123,37 @@ compare_cli() {
   echo "  speed of linkconv-cli / python: $(calc "$python / $cli")x"
 }
 
+# --- wine: the window's Convert against linkconv-cli.exe, both under Wine ---
+
+build_mingw() {
+  # Configured once; the build step configures again when a CMake file changed.
+  if [ ! -f "$MINGW_BUILD_DIR/CMakeCache.txt" ]; then
+    cmake -S . -B "$MINGW_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DLINKCONV_BENCH=OFF >/dev/null
+  fi
+  cmake --build "$MINGW_BUILD_DIR" -j 2 --target linkconv linkconv-cli convert_timing >/dev/null
+}
+
+compare_wine() {
+  build_mingw
+  # shellcheck source=../scripts/wine_env.sh
+  source scripts/wine_env.sh
+  trap wine_env_stop EXIT
+  trap 'exit 130' INT TERM
+  wine_env_start "$MINGW_BUILD_DIR/wine-bench" || return 1
+  # Through a file: Wine's long-lived helpers would keep a pipe open.
+  local log="$MINGW_BUILD_DIR/wine-bench/convert_timing.log" status=0
+  timeout 1800 wine "$MINGW_BUILD_DIR/bin/convert_timing.exe" "$RUNS" >"$log" 2>&1 </dev/null || status=$?
+  wine_env_stop
+  trap - EXIT INT TERM
+  echo "wine: linkconv.exe and linkconv-cli.exe under Wine"
+  sed 's/\r$//; s/^/  /' "$log"
+  [ "$status" -eq 0 ] || { echo "wine: convert_timing failed with status $status" >&2; return 1; }
+}
+
 main() {
   local chosen=("$@")
   [ ${#chosen[@]} -gt 0 ] || chosen=("${COMPARISONS[@]}")
-  build
   local c
   for c in "${chosen[@]}"; do
     declare -F "compare_$c" >/dev/null || { echo "compare.sh: no comparison '$c' (${COMPARISONS[*]})" >&2; exit 2; }
