@@ -9,6 +9,7 @@
 #include "codec/link_forms.h"
 #include "codec/shift_cipher.h"
 #include "codec/text.h"
+#include "tests/codec/decode_by_the_rules.h"
 
 namespace {
 
@@ -34,33 +35,6 @@ bool HasAKnownPrefix(const Text& text) {
   for (const char* prefix : {"thunder://", "flashget://", "qqdl://", "boxdl://"})
     if (StartsWith(text, prefix)) return true;
   return false;
-}
-
-// The decoding rules read literally, one lookup at a time through the text
-// primitives: what the decoder's fast paths must agree with.
-ByteArray DecodeByTheRules(const Text& text) {
-  const Text t = RemoveSubtext(RemoveAllSpaces(text), "\r\n");
-  unsigned slot[4] = {0, 0, 0, 0};
-  int stop = 5;
-  ByteArray out;
-  for (Count g = 1; g <= GroupsOf(TextLength(t)); ++g) {
-    stop = 5;
-    for (int k = 1; k <= 4; ++k) {
-      const std::uint8_t c = CharCodeAt(t, 4 * (g - 1) + k);
-      slot[k - 1] = c;
-      const Count found = FindText(Base64Alphabet, CharFromCode(c));
-      if (found == -1) {
-        stop = k;
-        break;
-      }
-      slot[k - 1] = static_cast<unsigned>(found - 1);
-    }
-    out.push_back(static_cast<std::uint8_t>((slot[0] * 4) | (slot[1] / 16)));
-    out.push_back(static_cast<std::uint8_t>((slot[1] * 16) | (slot[2] / 4)));
-    out.push_back(static_cast<std::uint8_t>((slot[2] * 64) | slot[3]));
-  }
-  if (stop < 5) out = BytesLeft(out, BytesLength(out) - (5 - stop));
-  return out;
 }
 
 void CheckDecode(const Text& input) {

@@ -15,7 +15,7 @@ sources=(codec/text.cpp codec/event_pump.cpp codec/base64.cpp codec/shift_cipher
 build() {
   mkdir -p "$out"
   local newest
-  newest=$(ls -t "${sources[@]}" codec/*.h fuzz/run.sh | head -n 1)
+  newest=$(ls -t "${sources[@]}" codec/*.h tests/codec/decode_by_the_rules.h fuzz/run.sh | head -n 1)
   if [ -x "$target" ] && [ "$target" -nt "$newest" ]; then return; fi
   echo "fuzz: building $target"
   clang++ -std=c++17 -g -O1 -I. -Wall -Wextra -Wshadow \

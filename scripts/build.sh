@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 JOBS="${JOBS:-$(nproc)}"
 
-cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release -DLINKCONV_BENCH=ON >/dev/null
 cmake --build build/native -j "$JOBS"
 
 cmake -S . -B build/mingw -DCMAKE_BUILD_TYPE=Release \
