@@ -9,6 +9,7 @@
 #include "window/com_ptr.h"
 #include "window/control_ids.h"
 #include "window/ole_site.h"
+#include "window/window_class.h"
 
 namespace {
 
@@ -157,17 +158,11 @@ LRESULT CALLBACK BrowserBoxProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
 }
 
 bool RegisterBrowserBoxClass(HINSTANCE instance) {
-  WNDCLASSEXA existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExA(instance, LINKCONV_BROWSER_CLASS, &existing)) return true;
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = BrowserBoxProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = LINKCONV_BROWSER_CLASS;
-  return RegisterClassExA(&wc) != 0;
+  WindowClassArgs args;
+  args.name = LINKCONV_BROWSER_CLASS;
+  args.proc = BrowserBoxProc;
+  args.background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  return RegisterWindowClassOnce(instance, args);
 }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }

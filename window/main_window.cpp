@@ -9,6 +9,7 @@
 #include "window/keyboard.h"
 #include "window/picture_box.h"
 #include "window/transparent_label.h"
+#include "window/window_class.h"
 
 namespace {
 
@@ -25,16 +26,13 @@ HICON LoadProgramIcon(HINSTANCE instance, int size_metric) {
 }
 
 bool RegisterMainClass(HINSTANCE instance, WNDPROC proc, HICON large_icon, HICON small_icon) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hIcon = large_icon;
-  wc.hIconSm = small_icon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = LINKCONV_MAIN_CLASS;
-  return RegisterClassExA(&wc) != 0;
+  WindowClassArgs args;
+  args.name = LINKCONV_MAIN_CLASS;
+  args.proc = proc;
+  args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  args.large_icon = large_icon;
+  args.small_icon = small_icon;
+  return RegisterWindowClassOnce(instance, args);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "window/control_ids.h"
 #include "window/gdi_handles.h"
+#include "window/window_class.h"
 
 namespace {
 
@@ -53,13 +54,9 @@ class PictureBox {
 }  // namespace
 
 bool RegisterPictureBoxClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExA(instance, LINKCONV_PICTURE_CLASS, &wc)) return true;
-  wc.lpfnWndProc = PictureBox::Proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = LINKCONV_PICTURE_CLASS;
-  return RegisterClassExA(&wc) != 0;
+  WindowClassArgs args;
+  args.name = LINKCONV_PICTURE_CLASS;
+  args.proc = PictureBox::Proc;
+  args.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  return RegisterWindowClassOnce(instance, args);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "window/gdi_handles.h"
+#include "window/window_class.h"
 
 namespace {
 
@@ -125,13 +126,8 @@ LRESULT CALLBACK TransparentLabel::Proc(HWND hwnd, UINT msg, WPARAM wparam, LPAR
 }  // namespace
 
 bool RegisterTransparentLabelClass(HINSTANCE instance) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  if (GetClassInfoExA(instance, LINKCONV_LABEL_CLASS, &wc)) return true;
-  wc.lpfnWndProc = TransparentLabel::Proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = nullptr;
-  wc.lpszClassName = LINKCONV_LABEL_CLASS;
-  return RegisterClassExA(&wc) != 0;
+  WindowClassArgs args;  // no background: whatever lies beneath shows through
+  args.name = LINKCONV_LABEL_CLASS;
+  args.proc = TransparentLabel::Proc;
+  return RegisterWindowClassOnce(instance, args);
 }

@@ -12,6 +12,7 @@ add_executable(browser_box_tests
   ${CMAKE_CURRENT_LIST_DIR}/browser_box_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bstr_test.cpp
   ${PROJECT_SOURCE_DIR}/window/browser_box.cpp
+  ${PROJECT_SOURCE_DIR}/window/window_class.cpp
   ${PROJECT_SOURCE_DIR}/window/ole_site.cpp
   ${PROJECT_SOURCE_DIR}/window/bstr.cpp)
 target_include_directories(browser_box_tests PRIVATE ${PROJECT_SOURCE_DIR})
