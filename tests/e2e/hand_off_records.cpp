@@ -5,33 +5,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "fixtures/record_file.h"
 #include "text_display.h"
 
 namespace e2e {
 
 std::vector<HandOff> ReadHandOffs(const wchar_t* path) {
   std::vector<HandOff> records;
-  HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return records;
-  std::string bytes;
-  char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) bytes.append(chunk, got);
-  CloseHandle(file);
-
-  // A record still being written at the end is left for the next read.
-  size_t at = 0;
-  while (bytes.size() - at >= 8) {
-    std::uint32_t number = 0, units = 0;
-    std::memcpy(&number, bytes.data() + at, 4);
-    std::memcpy(&units, bytes.data() + at + 4, 4);
-    if (bytes.size() - at - 8 < units * sizeof(wchar_t)) break;
-    std::wstring text(units, L'\0');
-    if (units) std::memcpy(text.data(), bytes.data() + at + 8, units * sizeof(wchar_t));
-    records.push_back({number, text});
-    at += 8 + units * sizeof(wchar_t);
-  }
+  for (const Record& record : ReadRecords(path)) records.push_back({record.number, record.text});
   return records;
 }
 

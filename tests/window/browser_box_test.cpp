@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/record_file.h"
 #include "window/control_ids.h"
 
 namespace {
@@ -45,29 +46,10 @@ std::wstring HandlerCommandLine(const std::wstring& url) {
   return L"\"" + RecorderPath() + L"\" \"" + url + L"\"";
 }
 
-// The recorder's records: a 32-bit number, a 32-bit count of UTF-16 units,
-// the units. A record still being written is left for the next read.
+// The command lines the recorder wrote down, one record per start.
 std::vector<std::wstring> ReadCommandLines() {
   std::vector<std::wstring> lines;
-  HANDLE file = CreateFileW(RecordPath().c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return lines;
-  std::string bytes;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) bytes.append(chunk, got);
-  CloseHandle(file);
-  size_t at = 0;
-  while (bytes.size() - at >= 8) {
-    std::uint32_t units = 0;
-    std::memcpy(&units, bytes.data() + at + 4, 4);
-    if (bytes.size() - at - 8 < units * sizeof(wchar_t)) break;
-    std::wstring line(units, L'\0');
-    if (units) std::memcpy(line.data(), bytes.data() + at + 8, units * sizeof(wchar_t));
-    lines.push_back(line);
-    at += 8 + units * sizeof(wchar_t);
-  }
+  for (const Record& record : ReadRecords(RecordPath().c_str())) lines.push_back(record.text);
   return lines;
 }
 

@@ -15,7 +15,7 @@ add_executable(browser_box_tests
   ${PROJECT_SOURCE_DIR}/window/window_class.cpp
   ${PROJECT_SOURCE_DIR}/window/ole_site.cpp
   ${PROJECT_SOURCE_DIR}/window/bstr.cpp)
-target_include_directories(browser_box_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_include_directories(browser_box_tests PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/e2e)
 target_compile_definitions(browser_box_tests PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(browser_box_tests PRIVATE
   ${GTEST_MAIN_TARGETS} ole32 oleaut32 uuid user32 gdi32 advapi32)
