@@ -33,22 +33,6 @@ class Appender {
   std::size_t length_ = 0;
 };
 
-// Decimal digits of v, with a minus sign when negative.
-void AddDecimal(Appender& a, long long v) {
-  char digits[24];
-  int i = sizeof digits;
-  const bool negative = v < 0;
-  // Works on the unsigned magnitude so the most negative value survives.
-  unsigned long long m = negative ? 0ull - static_cast<unsigned long long>(v)
-                                  : static_cast<unsigned long long>(v);
-  do {
-    digits[--i] = static_cast<char>('0' + m % 10);
-    m /= 10;
-  } while (m != 0);
-  if (negative) digits[--i] = '-';
-  a.Add(digits + i, sizeof digits - i);
-}
-
 void AddUnsigned(Appender& a, unsigned long long v) {
   char digits[24];
   int i = sizeof digits;
@@ -57,6 +41,13 @@ void AddUnsigned(Appender& a, unsigned long long v) {
     v /= 10;
   } while (v != 0);
   a.Add(digits + i, sizeof digits - i);
+}
+
+// Decimal digits of v, with a minus sign when negative.
+void AddDecimal(Appender& a, long long v) {
+  if (v < 0) a.Add("-", 1);
+  // The unsigned magnitude, so that the most negative value survives.
+  AddUnsigned(a, v < 0 ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
 }
 
 // Copies a template, handing each "%s" or "%d" to fill(index).

@@ -10,6 +10,7 @@
 #include "window/picture_box.h"
 #include "window/transparent_label.h"
 #include "window/window_class.h"
+#include "window/window_text.h"
 
 namespace {
 
@@ -19,10 +20,9 @@ constexpr int kHeight = 219;
 // A fixed frame with Close and Minimise only.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-HICON LoadProgramIcon(HINSTANCE instance, int size_metric) {
+HICON LoadIconOfMetric(int size_metric) {
   const int size = GetSystemMetrics(size_metric);
-  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON,
-                                       size, size, LR_DEFAULTCOLOR));
+  return LoadProgramIcon(size, size);
 }
 
 bool RegisterMainClass(HINSTANCE instance, WNDPROC proc, HICON large_icon, HICON small_icon) {
@@ -39,8 +39,8 @@ bool RegisterMainClass(HINSTANCE instance, WNDPROC proc, HICON large_icon, HICON
 
 bool MainWindow::Create() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  large_icon_.reset(LoadProgramIcon(instance, SM_CXICON));
-  small_icon_.reset(LoadProgramIcon(instance, SM_CXSMICON));
+  large_icon_.reset(LoadIconOfMetric(SM_CXICON));
+  small_icon_.reset(LoadIconOfMetric(SM_CXSMICON));
   if (!RegisterMainClass(instance, WndProc, large_icon_.get(), small_icon_.get()) ||
       !RegisterTransparentLabelClass(instance) || !RegisterPictureBoxClass(instance))
     return false;
@@ -88,10 +88,7 @@ HWND MainWindow::Control(ControlId id) const { return GetDlgItem(hwnd_, id); }
 
 Text MainWindow::ReadText(ControlId id) {
   if (destroyed_) FatalRuntimeError(0, kMessageWindowGone);
-  HWND control = Control(id);
-  Text text(GetWindowTextLengthA(control), '\0');
-  text.resize(GetWindowTextA(control, text.data(), static_cast<int>(text.size() + 1)));
-  return text;
+  return WindowText(Control(id));
 }
 
 void MainWindow::WriteText(ControlId id, const Text& text) {

@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kProgramIconId = 1;  // the icon's resource id
+
 class PictureBox {
  public:
   explicit PictureBox(HWND hwnd) {
@@ -13,9 +15,7 @@ class PictureBox {
     GetClientRect(hwnd, &client);
     // Loaded at the box's own size: the system scales it better than a
     // stretch at drawing time would.
-    icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                              MAKEINTRESOURCEA(kProgramIconId), IMAGE_ICON,
-                                              client.right, client.bottom, LR_DEFAULTCOLOR)));
+    icon_.reset(LoadProgramIcon(client.right, client.bottom));
   }
 
   void Paint(HWND hwnd) const {
@@ -52,6 +52,11 @@ class PictureBox {
 };
 
 }  // namespace
+
+HICON LoadProgramIcon(int width, int height) {
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIconId),
+                                       IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+}
 
 bool RegisterPictureBoxClass(HINSTANCE instance) {
   WindowClassArgs args;

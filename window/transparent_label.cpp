@@ -1,10 +1,10 @@
 #include "window/transparent_label.h"
 
 #include <memory>
-#include <string>
 
 #include "window/gdi_handles.h"
 #include "window/window_class.h"
+#include "window/window_text.h"
 
 namespace {
 
@@ -34,16 +34,10 @@ class TransparentLabel {
   UniqueFont own_font_;
 };
 
-std::string CaptionOf(HWND hwnd) {
-  std::string text(GetWindowTextLengthA(hwnd), '\0');
-  text.resize(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size() + 1)));
-  return text;
-}
-
 RECT TransparentLabel::TextBounds(HWND hwnd) const {
   RECT client;
   GetClientRect(hwnd, &client);
-  const std::string text = CaptionOf(hwnd);
+  const Text text = WindowText(hwnd);
   SIZE extent{0, 0};
   if (HDC dc = GetDC(hwnd)) {
     const HGDIOBJ old = SelectObject(dc, Font());
@@ -79,7 +73,7 @@ LRESULT TransparentLabel::OnSetText(HWND hwnd, WPARAM wparam, LPARAM lparam) {
 void TransparentLabel::OnPaint(HWND hwnd) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
-  std::string text = CaptionOf(hwnd);
+  const Text text = WindowText(hwnd);
   if (!text.empty()) {
     RECT client;
     GetClientRect(hwnd, &client);

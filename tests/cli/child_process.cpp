@@ -109,7 +109,7 @@ std::string ChildResult::Describe() const {
   return s + "; stderr: '" + err + "'";
 }
 
-ChildResult RunChild(const ChildSpec& spec, const std::string& input) {
+ChildResult RunChild(const ChildCommand& command, const std::string& input) {
   bool fed = false;
   ChildStreams streams;
   streams.next_input = [&](std::string& piece) {
@@ -118,10 +118,10 @@ ChildResult RunChild(const ChildSpec& spec, const std::string& input) {
     fed = true;
     return true;
   };
-  return RunChild(spec, std::move(streams));
+  return RunChild(command, std::move(streams));
 }
 
-ChildResult RunChild(const ChildSpec& spec, ChildStreams streams) {
+ChildResult RunChild(const ChildCommand& command, ChildStreams streams) {
   // A child that stops reading must not kill the test with SIGPIPE.
   ::signal(SIGPIPE, SIG_IGN);
   ChildResult result;
@@ -130,7 +130,7 @@ ChildResult RunChild(const ChildSpec& spec, ChildStreams streams) {
 
   SpawnActions actions;
   actions.Dup(in.read.get(), 0);
-  switch (spec.stdout_to) {
+  switch (command.stdout_to) {
     case StdoutTo::Capture:
       actions.Dup(out.write.get(), 1);
       break;
@@ -144,8 +144,8 @@ ChildResult RunChild(const ChildSpec& spec, ChildStreams streams) {
   }
   actions.Dup(err.write.get(), 2);
 
-  std::vector<std::string> argv_strings{spec.program};
-  argv_strings.insert(argv_strings.end(), spec.args.begin(), spec.args.end());
+  std::vector<std::string> argv_strings{command.program};
+  argv_strings.insert(argv_strings.end(), command.args.begin(), command.args.end());
   std::vector<char*> argv;
   for (std::string& s : argv_strings) argv.push_back(&s[0]);
   argv.push_back(nullptr);
@@ -154,7 +154,7 @@ ChildResult RunChild(const ChildSpec& spec, ChildStreams streams) {
   // not with the disposition the test gave itself.
   SpawnAttributes attributes;
   pid_t pid = -1;
-  if (posix_spawn(&pid, spec.program.c_str(), actions.get(), attributes.get(), argv.data(), environ) != 0)
+  if (posix_spawn(&pid, command.program.c_str(), actions.get(), attributes.get(), argv.data(), environ) != 0)
     return result;
   result.started = true;
   in.read.Close();
@@ -175,7 +175,7 @@ ChildResult RunChild(const ChildSpec& spec, ChildStreams streams) {
 
   std::string pending;
   std::size_t pending_at = 0;
-  const auto deadline = std::chrono::steady_clock::now() + spec.timeout;
+  const auto deadline = std::chrono::steady_clock::now() + command.timeout;
   while (in.write.get() >= 0 || out.read.get() >= 0 || err.read.get() >= 0) {
     if (in.write.get() >= 0 && pending_at == pending.size()) {
       pending.clear();

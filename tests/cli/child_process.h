@@ -16,7 +16,7 @@ enum class StdoutTo {
   ClosedPipe,  // a pipe whose read end is closed before the child starts
 };
 
-struct ChildSpec {
+struct ChildCommand {
   std::string program;
   std::vector<std::string> args;
   StdoutTo stdout_to = StdoutTo::Capture;
@@ -45,8 +45,8 @@ struct ChildResult {
   std::string Describe() const;
 };
 
-ChildResult RunChild(const ChildSpec& spec, const std::string& input);
-ChildResult RunChild(const ChildSpec& spec, ChildStreams streams);
+ChildResult RunChild(const ChildCommand& command, const std::string& input);
+ChildResult RunChild(const ChildCommand& command, ChildStreams streams);
 
 // Peak resident memory of a running process in KiB (VmHWM), -1 when it
 // cannot be read (the process already ended).

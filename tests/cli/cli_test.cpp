@@ -18,11 +18,11 @@ using Args = std::vector<std::string>;
 
 ChildResult Cli(const Args& args, const std::string& input = "",
                 StdoutTo stdout_to = StdoutTo::Capture) {
-  ChildSpec spec;
-  spec.program = LINKCONV_CLI;
-  spec.args = args;
-  spec.stdout_to = stdout_to;
-  return RunChild(spec, input);
+  ChildCommand command;
+  command.program = LINKCONV_CLI;
+  command.args = args;
+  command.stdout_to = stdout_to;
+  return RunChild(command, input);
 }
 
 std::string Show(const Args& args) {
@@ -253,11 +253,11 @@ TEST(CliStandardInput, AnswersEachLineBeforeTheNextArrives) {
     };
     for (const Text& link : links)
       want += args.empty() ? Tabbed(link) : ConvertLink(link, link_form::Real) + "\n";
-    ChildSpec spec;
-    spec.program = LINKCONV_CLI;
-    spec.args = args;
-    spec.timeout = std::chrono::seconds(10);
-    const ChildResult r = RunChild(spec, std::move(streams));
+    ChildCommand command;
+    command.program = LINKCONV_CLI;
+    command.args = args;
+    command.timeout = std::chrono::seconds(10);
+    const ChildResult r = RunChild(command, std::move(streams));
     ASSERT_FALSE(r.timed_out) << "answered " << answered << " of " << sent << " lines sent";
     ASSERT_TRUE(r.exited) << r.Describe();
     EXPECT_EQ(r.exit_code, 0) << r.Describe();
@@ -418,11 +418,11 @@ ChildResult RunStream(const Args& args, std::uint64_t lines, std::size_t path_le
     const long kib = PeakResidentKiB(child);
     if (kib > check.peak_kib) check.peak_kib = kib;
   };
-  ChildSpec spec;
-  spec.program = LINKCONV_CLI;
-  spec.args = args;
-  spec.timeout = std::chrono::seconds(300);
-  return RunChild(spec, std::move(streams));
+  ChildCommand command;
+  command.program = LINKCONV_CLI;
+  command.args = args;
+  command.timeout = std::chrono::seconds(300);
+  return RunChild(command, std::move(streams));
 }
 
 std::string RealLine(const Text& link) { return ConvertLink(link, link_form::Real) + "\n"; }
