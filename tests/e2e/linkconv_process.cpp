@@ -2,6 +2,8 @@
 
 #include <winternl.h>
 
+#include <cstdio>
+
 #include "window/control_ids.h"
 
 namespace e2e {
@@ -32,12 +34,22 @@ std::string LinkconvProcess::Start(const std::string& arguments, const std::stri
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
-  if (!CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      directory.empty() ? nullptr : directory.c_str(), &startup, &info_)) {
+  // Wine now and then loses a new process before the process has run any
+  // code of its own, and CreateProcess then fails with ERROR_INTERNAL_ERROR.
+  // That is no fault of linkconv.exe (whose image has not run yet), so such
+  // a start is tried again, a few times at most; every other error stands.
+  constexpr int kStartAttempts = 3;
+  DWORD error = 0;
+  for (int attempt = 1; attempt <= kStartAttempts; ++attempt) {
+    if (CreateProcessA(program.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       directory.empty() ? nullptr : directory.c_str(), &startup, &info_))
+      return "";
+    error = GetLastError();
     info_ = {};
-    return "CreateProcess failed with error " + std::to_string(GetLastError());
+    if (error != ERROR_INTERNAL_ERROR) break;
+    std::fprintf(stderr, "linkconv.exe was lost while starting (attempt %d of %d)\n", attempt, kStartAttempts);
   }
-  return "";
+  return "CreateProcess failed with error " + std::to_string(error);
 }
 
 namespace {
