@@ -4,11 +4,7 @@
 
 namespace e2e {
 
-namespace {
-
-// The driver's own windows (the clipboard window) keep answering while it
-// waits.
-void PumpOwnMessagesFor(DWORD ms) {
+void PumpOwnMessagesFor(unsigned long ms) {
   MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -17,13 +13,13 @@ void PumpOwnMessagesFor(DWORD ms) {
   }
 }
 
-}  // namespace
-
 bool WaitUntil(const std::function<bool()>& done, milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   for (;;) {
     if (done()) return true;
     if (std::chrono::steady_clock::now() >= deadline) return done();
+    // The caller's own windows (the driver's clipboard window) keep
+    // answering while it waits.
     PumpOwnMessagesFor(15);
   }
 }

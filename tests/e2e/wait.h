@@ -19,4 +19,8 @@ constexpr milliseconds kLongLinkTimeout{300000};  // a Convert of a 1 MiB link
 // True as soon as `done` returns true; false when `timeout` ran out first.
 bool WaitUntil(const std::function<bool()>& done, milliseconds timeout);
 
+// Waits up to `ms` for this thread's messages and handles all there are,
+// so the caller's own windows keep answering.
+void PumpOwnMessagesFor(unsigned long ms);
+
 }  // namespace e2e

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "fixtures/record_file.h"
+#include "wait.h"
 #include "window/control_ids.h"
 
 namespace {
@@ -53,25 +54,16 @@ std::vector<std::wstring> ReadCommandLines() {
   return lines;
 }
 
-// Keeps this thread's windows (the box among them) answering meanwhile.
-void PumpFor(DWORD ms) {
-  MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 // The records once there are at least `count`, or what there was when the
 // time ran out.
 std::vector<std::wstring> WaitForCommandLines(size_t count) {
-  const auto deadline = std::chrono::steady_clock::now() + kHandOffTimeout;
-  std::vector<std::wstring> lines = ReadCommandLines();
-  while (lines.size() < count && std::chrono::steady_clock::now() < deadline) {
-    PumpFor(20);
-    lines = ReadCommandLines();
-  }
+  std::vector<std::wstring> lines;
+  e2e::WaitUntil(
+      [&] {
+        lines = ReadCommandLines();
+        return lines.size() >= count;
+      },
+      kHandOffTimeout);
   return lines;
 }
 
@@ -158,13 +150,26 @@ class BrowserBoxTest : public ::testing::Test {
 
   void TearDown() override {
     if (parent_) DestroyWindow(parent_);
-    PumpFor(0);
+    e2e::PumpOwnMessagesFor(0);
     DeleteFileW(RecordPath().c_str());
   }
 
   HWND CreateBox(int id, int x, int y, int width, int height,
                  const BrowserBoxSettings& settings = {}) {
     return CreateBrowserBox(parent_, id, x, y, width, height, settings);
+  }
+
+  // The colour at (x, y) of the test window's client area once the window
+  // is in front and fully redrawn.
+  COLORREF ShownPixel(int x, int y) {
+    SetWindowPos(parent_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    e2e::PumpOwnMessagesFor(200);
+    HDC dc = GetDC(parent_);
+    if (!dc) return CLR_INVALID;
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(parent_, dc);
+    return colour;
   }
 
   static inline bool ole_ready_ = false;
@@ -201,16 +206,8 @@ TEST_F(BrowserBoxTest, IsAVisibleTabStopChildAtTheGivenPlaceWithTheGivenId) {
 TEST_F(BrowserBoxTest, ShowsWhiteOnTheWindowsFace) {
   HWND box = CreateBox(kId超文本浏览框1, 100, 100, 200, 120);
   ASSERT_NE(box, nullptr);
-  SetWindowPos(parent_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpFor(200);
-  HDC dc = GetDC(parent_);
-  ASSERT_NE(dc, nullptr);
-  const COLORREF inside = GetPixel(dc, 200, 160);
-  const COLORREF outside = GetPixel(dc, 50, 50);
-  ReleaseDC(parent_, dc);
-  EXPECT_EQ(inside, RGB(255, 255, 255));
-  EXPECT_EQ(outside, GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(ShownPixel(200, 160), RGB(255, 255, 255));
+  EXPECT_EQ(ShownPixel(50, 50), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(BrowserBoxTest, BrowserFillsTheBoxAndFollowsItsSize) {
@@ -220,7 +217,7 @@ TEST_F(BrowserBoxTest, BrowserFillsTheBoxAndFollowsItsSize) {
   for (const SIZE& size : sizes) {
     SCOPED_TRACE(std::to_string(size.cx) + " x " + std::to_string(size.cy));
     ASSERT_TRUE(SetWindowPos(box, nullptr, 5, 5, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE));
-    PumpFor(0);
+    e2e::PumpOwnMessagesFor(0);
     HWND browser = GetWindow(box, GW_CHILD);
     ASSERT_NE(browser, nullptr) << "the box holds no browser window";
     for (; browser; browser = GetWindow(browser, GW_HWNDNEXT)) {
@@ -361,14 +358,7 @@ TEST_F(BrowserBoxTest, WithoutTheBrowserTheBoxIsAnEmptyWhiteWindowThatTakesAddre
   MSG key{box, WM_KEYDOWN, VK_TAB, 0, 0, {}};
   EXPECT_FALSE(BrowserBoxTranslateKey(box, key));
 
-  SetWindowPos(parent_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpFor(200);
-  HDC dc = GetDC(parent_);
-  ASSERT_NE(dc, nullptr);
-  const COLORREF inside = GetPixel(dc, 200, 160);
-  ReleaseDC(parent_, dc);
-  EXPECT_EQ(inside, RGB(255, 255, 255));
+  EXPECT_EQ(ShownPixel(200, 160), RGB(255, 255, 255));
 
   // A box with a browser afterwards is the only one whose address arrives.
   HWND working = CreateBox(2300, 0, 0, 50, 50);
@@ -392,7 +382,7 @@ TEST_F(BrowserBoxTest, FocusGivenToTheBoxStaysInsideIt) {
     SetFocus(edit);
     ASSERT_EQ(GetFocus(), edit);
     SetFocus(box);
-    PumpFor(0);
+    e2e::PumpOwnMessagesFor(0);
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == box || IsChild(box, focus));
   }

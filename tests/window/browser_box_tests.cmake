@@ -11,6 +11,7 @@ target_link_options(command_line_recorder PRIVATE -municode)
 add_executable(browser_box_tests
   ${CMAKE_CURRENT_LIST_DIR}/browser_box_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/bstr_test.cpp
+  ${PROJECT_SOURCE_DIR}/tests/e2e/wait.cpp
   ${PROJECT_SOURCE_DIR}/window/browser_box.cpp
   ${PROJECT_SOURCE_DIR}/window/window_class.cpp
   ${PROJECT_SOURCE_DIR}/window/ole_site.cpp
