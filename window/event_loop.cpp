@@ -53,11 +53,9 @@ int RunMainLoop(HWND window) {
 void ProcessPendingEvents() {
   if (!g_pump_throttle.ShouldLook(Now())) return;
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-    if (msg.message == WM_QUIT) return;
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
-      // It slipped in between the two looks: leave it for the main loop.
+      // The main loop ends on it: put it back for the loop to find.
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
